@@ -1,0 +1,48 @@
+#include "tools/platform.h"
+#include "ui/x11_connection.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace vh {
+namespace {
+
+// On X11 the toolkit reports the clipboard as its own even when the server
+// ignored its claim (a claim older than another program's), so the owner is
+// asked again: a window of this connection has an identifier from its range.
+bool HoldsX11Clipboard(xcb_connection_t* connection) {
+    constexpr char kClipboard[] = "CLIPBOARD";
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, sizeof kClipboard - 1, kClipboard), nullptr),
+        &std::free);
+    if (!atom) {
+        return false;
+    }
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom),
+                                      nullptr),
+        &std::free);
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    return owner && owner->owner != XCB_NONE &&
+           (owner->owner & ~setup->resource_id_mask) == setup->resource_id_base;
+}
+
+}  // namespace
+
+bool PutTextOnClipboard(const char* text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString value = QString::fromUtf8(text);
+    clipboard->setText(value, QClipboard::Clipboard);
+    if (xcb_connection_t* connection = X11Connection()) {
+        return HoldsX11Clipboard(connection);
+    }
+    return clipboard->text(QClipboard::Clipboard) == value;
+}
+
+}  // namespace vh

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "event_source.h"
+#include "window_description.h"
+
+#include <QFrame>
+#include <QLineEdit>
+
+namespace vh {
+
+// The one line of text inside an edit box. Moving the focus in or out keeps the
+// text, the caret and the selection as they are; the selection is only hidden
+// while the line has no focus.
+class TextLine final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    TextLine(EventSource source, QWidget* parent);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ShowSelection(bool shown);
+
+    EventSource source_;
+};
+
+// A single-line edit box: a thin border around a white field whose text line
+// is centred vertically. The bands above and below the line belong to the
+// frame: a press there neither focuses the box nor moves its caret.
+class EditBox final : public QFrame {
+    Q_OBJECT
+
+public:
+    EditBox(const Entry& entry, const EditBoxSettings& settings, EventSource source,
+            QWidget* parent);
+
+    // One line of `font` plus the thin edge above and below.
+    static int MinimumHeight(const QFont& font);
+
+    TextLine* textLine() const { return textLine_; }
+
+    // Replaces the whole text; the caret goes to the start, nothing selected.
+    void ReplaceText(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TextLine* textLine_;
+};
+
+}  // namespace vh
