@@ -317,3 +317,43 @@ class SessionTest(unittest.TestCase):
         code, stderr = program.wait(timeout)
         self.assertEqual(code, status, f"exit status; standard error:\n{stderr}")
         return stderr
+
+
+def in_resolver(hostname, hosts, nsswitch="hosts: files\n", resolv_conf=None, network=False,
+                before=()):
+    """Wraps the program's command line so that it runs with a host name, a hosts
+    file and an nsswitch.conf of the test's own, bound over /etc in a private
+    mount namespace: the program asks the system's real resolver. With
+    `network`, it also gets a network namespace with only its own loopback,
+    where the test runs its DNS responder. `before` are shell commands run in
+    the namespaces before the program starts."""
+    folder = tempfile.mkdtemp(prefix="vh-resolver-")
+    files = {"hosts": hosts, "nsswitch.conf": nsswitch}
+    if resolv_conf is not None:
+        files["resolv.conf"] = resolv_conf
+    binds = []
+    for name, text in files.items():
+        with open(os.path.join(folder, name), "w") as file:
+            file.write(text)
+        binds.append(f"mount --bind {folder}/{name} /etc/{name}")
+    script = " && ".join([f"hostname {hostname}", *binds, *before, 'exec "$@"'])
+    namespaces = ["--uts", "--mount"] + (["--net"] if network else [])
+    return ["unshare", *namespaces, "--", "sh", "-c", script, "sh"]
+
+
+class ClipboardManager:
+    """xfsettingsd's clipboard manager on a private session bus."""
+
+    def __init__(self, session):
+        require_tools("dbus-daemon", "xfsettingsd")
+        self.session = session
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                               stdin=subprocess.DEVNULL, env=session.env)
+        session.processes.append(bus)
+        address = bus.stdout.readline().decode().strip()
+        env = dict(session.env, DBUS_SESSION_BUS_ADDRESS=address)
+        session.start_background(["xfsettingsd", "--no-daemon", "--disable-wm-check"], env=env)
+        manager = session.atom("CLIPBOARD_MANAGER")
+        wait_until(lambda: session.display.get_selection_owner(manager) != X.NONE,
+                   "the clipboard manager", timeout=20)
