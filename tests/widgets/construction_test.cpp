@@ -105,6 +105,9 @@ struct ObservedMainWindow {
 class TestConstruction : public QObject {
     Q_OBJECT
 
+    // Descriptions outlive the windows built from them.
+    const ObservedMainWindow observed_;
+
 private slots:
     void cleanup() {
         ShellWindow::DestroyAll();
@@ -113,8 +116,7 @@ private slots:
     }
 
     void createdRunsWithEveryControlInPlaceBeforeTheWindowIsShown() {
-        const ObservedMainWindow observed;
-        const WindowDescription* descriptions[] = {&observed.description};
+        const WindowDescription* descriptions[] = {&observed_.description};
         LoadDescriptions(descriptions, kLoggingHandlers);
 
         LoadStartWindow(mw::kId);
@@ -164,8 +166,7 @@ private slots:
         QFETCH(QRect, place);
         QFETCH(QString, text);
         // The lookup is not part of this test: 编辑框1 keeps its initial text.
-        const ObservedMainWindow observed;
-        const WindowDescription* descriptions[] = {&observed.description};
+        const WindowDescription* descriptions[] = {&observed_.description};
         LoadDescriptions(descriptions, kLoggingHandlers);
         LoadStartWindow(mw::kId);
         const ShellWindow* window = ShellWindow::Find(mw::kId);
@@ -208,8 +209,7 @@ private slots:
     }
 
     void closingDestroysTheWindowWithoutAQuestion() {
-        const ObservedMainWindow observed;
-        const WindowDescription* descriptions[] = {&observed.description};
+        const WindowDescription* descriptions[] = {&observed_.description};
         LoadDescriptions(descriptions, kLoggingHandlers);
         LoadStartWindow(mw::kId);
         eventLog.clear();
