@@ -14,9 +14,9 @@ constexpr int kThinEdge = 1;
 
 QColor ToColour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-// QLineEdit selects its whole text when the focus arrives by Tab or shortcut,
-// and drops the selection when the focus leaves; the box does neither.
-Qt::FocusReason KeepingSelection(Qt::FocusReason reason) {
+// QLineEdit selects its whole text when the focus arrives by Tab or shortcut;
+// the box selects nothing anew.
+Qt::FocusReason WithoutSelectAll(Qt::FocusReason reason) {
     switch (reason) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
@@ -33,38 +33,36 @@ TextLine::TextLine(EventSource source, QWidget* parent) : QLineEdit(parent), sou
     setFrame(false);
     // No maximum length: the default would cut texts at 32767 characters.
     setMaxLength(INT_MAX);
-    ShowSelection(false);
     connect(this, &QLineEdit::textEdited, this,
             [this] { source_.Raise(edit_box_event::kContentChanged); });
+    const auto forgetSelection = [this] {
+        if (!hasFocus()) {
+            left_.reset();
+        }
+    };
+    connect(this, &QLineEdit::textChanged, this, forgetSelection);
+    connect(this, &QLineEdit::cursorPositionChanged, this, forgetSelection);
 }
 
 void TextLine::focusInEvent(QFocusEvent* event) {
-    ShowSelection(true);
-    QFocusEvent kept(event->type(), KeepingSelection(event->reason()));
-    QLineEdit::focusInEvent(&kept);
+    QFocusEvent withoutSelectAll(event->type(), WithoutSelectAll(event->reason()));
+    QLineEdit::focusInEvent(&withoutSelectAll);
+    if (left_) {
+        setSelection(left_->anchor, left_->caret - left_->anchor);
+        left_.reset();
+    }
     source_.Raise(control_event::kGotFocus);
 }
 
 void TextLine::focusOutEvent(QFocusEvent* event) {
-    ShowSelection(false);
-    // WORKAROUND: QLineEdit keeps its selection only when it loses the focus to
-    // another window, so every loss is passed on as that one.
-    QFocusEvent kept(event->type(), Qt::ActiveWindowFocusReason);
-    QLineEdit::focusOutEvent(&kept);
-    source_.Raise(control_event::kLostFocus);
-}
-
-void TextLine::ShowSelection(bool shown) {
-    QPalette colours = palette();
-    if (shown) {
-        const QPalette standard = parentWidget()->palette();
-        colours.setBrush(QPalette::Highlight, standard.brush(QPalette::Highlight));
-        colours.setBrush(QPalette::HighlightedText, standard.brush(QPalette::HighlightedText));
-    } else {
-        colours.setBrush(QPalette::Highlight, colours.brush(QPalette::Base));
-        colours.setBrush(QPalette::HighlightedText, colours.brush(QPalette::Text));
+    if (hasSelectedText()) {
+        const int caret = cursorPosition();
+        left_ = Selection{caret == selectionStart() ? selectionEnd() : selectionStart(), caret};
     }
-    setPalette(colours);
+    QLineEdit::focusOutEvent(event);
+    // Also when another window takes the focus, where QLineEdit would keep it.
+    deselect();
+    source_.Raise(control_event::kLostFocus);
 }
 
 EditBox::EditBox(const Entry& entry, const EditBoxSettings& settings, EventSource source,

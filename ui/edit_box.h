@@ -6,11 +6,13 @@
 #include <QFrame>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace vh {
 
-// The one line of text inside an edit box. Moving the focus in or out keeps the
-// text, the caret and the selection as they are; the selection is only hidden
-// while the line has no focus.
+// The one line of text inside an edit box. Nothing is selected while it has no
+// focus; when the focus comes back, the caret and the selection are where they
+// were when it left.
 class TextLine final : public QLineEdit {
     Q_OBJECT
 
@@ -22,9 +24,15 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void ShowSelection(bool shown);
+    struct Selection {
+        int anchor;
+        int caret;
+    };
 
     EventSource source_;
+    // The selection the line had when it lost the focus, until its text or
+    // caret changes.
+    std::optional<Selection> left_;
 };
 
 // A single-line edit box: a thin border around a white field whose text line
