@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -21,6 +22,7 @@ namespace {
 std::unique_ptr<QApplication> application;
 std::vector<EndRoutine> endRoutines;
 WindowId startWindow = kNoWindow;
+bool shellEnded = false;
 
 // The toolkit gets a command line of its own: options such as -platform or
 // -style on the program's command line must change nothing.
@@ -48,6 +50,16 @@ void ReportToolkitFailure(QtMsgType type, const QMessageLogContext& context,
     qt_message_output(type, context, message);
 }
 
+// The toolkit calls exit() when it loses the windowing system, for example when
+// the X server dies, from inside its own event loop. exit() would then destroy
+// the running application object and crash; the process ends at once instead,
+// as after any other fatal failure. The toolkit has said what happened.
+void EndAbruptlyUnlessTheShellEnded() {
+    if (!shellEnded) {
+        std::_Exit(kFatalExitCode);
+    }
+}
+
 }  // namespace
 
 void StartShell(std::span<const WindowDescription* const> descriptions,
@@ -59,6 +71,7 @@ void StartShell(std::span<const WindowDescription* const> descriptions,
     qInstallMessageHandler(&ReportToolkitFailure);
     application = std::make_unique<QApplication>(toolkitArgc, toolkitArgv);
     qInstallMessageHandler(nullptr);
+    std::atexit(&EndAbruptlyUnlessTheShellEnded);
 
     UseFatalReportPresenter(&ShowFatalErrorBox);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellaro-helper/icon.png")));
@@ -109,6 +122,7 @@ void EndShell() {
     ShellWindow::DestroyAll();
     UnloadDescriptions();
     application.reset();
+    shellEnded = true;
 }
 
 }  // namespace vh

@@ -13,7 +13,8 @@ import time
 import unittest
 from dataclasses import dataclass
 
-from Xlib import X, Xatom, display as xdisplay, error as xerror
+from Xlib import X, XK, display as xdisplay, error as xerror
+from Xlib.ext import xtest
 
 PROGRAM = os.environ["VH_PROGRAM"]
 TITLE = "Vellaro助手"
@@ -47,6 +48,15 @@ def require_tools(*tools):
         raise AssertionError("missing tools (scripts/install-packages test): " + ", ".join(missing))
 
 
+def describe_difference(expected, actual):
+    if actual is None:
+        return f"expected {len(expected)} characters, nobody offers a text"
+    at = next((i for i, (a, b) in enumerate(zip(expected, actual)) if a != b),
+              min(len(expected), len(actual)))
+    return (f"expected {len(expected)} characters, read {len(actual)}; they differ from "
+            f"character {at}: expected {expected[at:at + 40]!r}, read {actual[at:at + 40]!r}")
+
+
 @dataclass
 class Rect:
     x: int
@@ -64,6 +74,7 @@ class Program:
             argv, cwd=cwd, env=env if env is not None else session.env,
             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.started = time.monotonic()
+        self.stderr = None
 
     @property
     def pid(self):
@@ -75,15 +86,19 @@ class Program:
             _, stderr = self.process.communicate(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise AssertionError(f"the program did not end within {timeout:.1f} s")
-        return self.process.returncode, stderr.decode("utf-8", "replace")
+        self.stderr = stderr.decode("utf-8", "replace")
+        return self.process.returncode, self.stderr
 
     def running(self):
         return self.process.poll() is None
 
     def end(self):
+        """Ends the program if it still runs; returns what it wrote to standard error."""
         if self.running():
             self.process.kill()
-            self.process.communicate()
+        if self.stderr is None:
+            self.stderr = self.process.communicate()[1].decode("utf-8", "replace")
+        return self.stderr
 
 
 class XSession:
@@ -93,6 +108,7 @@ class XSession:
         require_tools("Xvfb", "openbox", "xdotool", "xclip", "wmctrl")
         self.processes = []
         self.programs = []
+        self.closed = False
         self.scratch = tempfile.mkdtemp(prefix="vh-e2e-")
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
@@ -121,10 +137,10 @@ class XSession:
         self.close()
 
     def close(self):
-        if self.server.poll() is not None:
+        if self.closed:
             return
-        for program in self.programs:
-            program.end()
+        self.closed = True
+        reports = [program.end() for program in self.programs]
         for process in reversed(self.processes):
             if process.poll() is None:
                 process.terminate()
@@ -133,10 +149,19 @@ class XSession:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait()
-        self.display.close()
-        self.server.terminate()
+        try:
+            self.display.close()
+        except xerror.ConnectionClosedError:
+            pass  # the test ended the server
+        if self.server.poll() is None:
+            self.server.terminate()
         self.server.wait(timeout=5)
         shutil.rmtree(self.scratch, ignore_errors=True)
+        # A sanitized build reports what it found on standard error.
+        for report in reports:
+            for finding in ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"):
+                if finding in report:
+                    raise AssertionError("the sanitizers found a fault:\n" + report[-4000:])
 
     # Processes.
 
@@ -269,10 +294,13 @@ class XSession:
 
     # The clipboard, as another program sees it.
 
-    def clipboard(self):
+    def clipboard(self, timeout=DEADLINE):
         """The CLIPBOARD as plain UTF-8 text, or None when nobody offers it."""
-        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
-                                capture_output=True, timeout=DEADLINE)
+        try:
+            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                                    capture_output=True, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"the clipboard's owner did not answer within {timeout:.1f} s")
         return result.stdout.decode("utf-8") if result.returncode == 0 else None
 
     def offer_clipboard(self, text):
@@ -290,13 +318,12 @@ class XSession:
         last = []
 
         def matches():
-            last[:] = [self.clipboard()]
+            last[:] = [self.clipboard(timeout)]
             return last[0] == expected
         try:
             wait_until(matches, "the clipboard", timeout)
         except AssertionError:
-            shown = last[0] if last[0] is None or len(last[0]) < 200 else last[0][:200] + "..."
-            raise AssertionError(f"clipboard: expected {expected[:200]!r}, last read {shown!r}")
+            raise AssertionError("clipboard: " + describe_difference(expected, last[0]))
 
 
 class SessionTest(unittest.TestCase):
@@ -317,6 +344,33 @@ class SessionTest(unittest.TestCase):
         code, stderr = program.wait(timeout)
         self.assertEqual(code, status, f"exit status; standard error:\n{stderr}")
         return stderr
+
+
+class FastInput:
+    """Input through XTEST at full speed, for floods that xdotool sends too
+    slowly: a press and release as a real mouse and keyboard give them."""
+
+    def __init__(self, session, window):
+        self.display = xdisplay.Display(session.name)
+        origin = session.client_rect(window)
+        self.origin = (origin.x, origin.y)
+
+    def close(self):
+        self.display.close()
+
+    def click(self, control):
+        x, y = CENTRES[control]
+        xtest.fake_input(self.display, X.MotionNotify, x=self.origin[0] + x, y=self.origin[1] + y)
+        xtest.fake_input(self.display, X.ButtonPress, 1)
+        xtest.fake_input(self.display, X.ButtonRelease, 1)
+
+    def key(self, name):
+        code = self.display.keysym_to_keycode(XK.string_to_keysym(name))
+        xtest.fake_input(self.display, X.KeyPress, code)
+        xtest.fake_input(self.display, X.KeyRelease, code)
+
+    def flush(self):
+        self.display.sync()
 
 
 def in_resolver(hostname, hosts, nsswitch="hosts: files\n", resolv_conf=None, network=False,

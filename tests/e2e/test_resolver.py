@@ -36,29 +36,46 @@ class HostsFile(SessionTest):
                 self.assertEndsWith(program, 0)
 
 
-class SlowResolver(SessionTest):
+class DnsResolver(SessionTest):
     # Without a window manager the program's own window is mapped directly.
     WINDOW_MANAGER = False
     DELAY = 1.5
 
-    def test_the_window_appears_only_after_the_answer_with_the_address_in_it(self):
+    def start_with_dns(self, responder_delay=None):
+        """Starts the program with DNS as its only resolver, answered by the
+        test's responder after `responder_delay` seconds, or by nobody."""
         folder = tempfile.mkdtemp(prefix="vh-dns-")
-        answers, ready = os.path.join(folder, "answers"), os.path.join(folder, "ready")
-        responder = (f"{sys.executable} {RESPONDER} 10.9.8.7 {self.DELAY} {answers} {ready} &"
-                     f" while [ ! -e {ready} ]; do sleep 0.01; done")
+        self.answers = os.path.join(folder, "answers")
+        before = ["ip link set lo up"]
+        if responder_delay is not None:
+            ready = os.path.join(folder, "ready")
+            before.append(f"{sys.executable} {RESPONDER} 10.9.8.7 {responder_delay} {self.answers}"
+                          f" {ready} & while [ ! -e {ready} ]; do sleep 0.01; done")
         argv = in_resolver(HOST, "", nsswitch="hosts: dns\n",
                            resolv_conf="nameserver 127.0.0.1\noptions attempts:1 timeout:5\n",
-                           network=True, before=["ip link set lo up", responder])
-        program = self.x.start(argv=argv + [PROGRAM])
+                           network=True, before=before)
+        return self.x.start(argv=argv + [PROGRAM])
 
-        seen = []  # (monotonic time, whether the window was mapped)
+    def watch_until_mapped(self, program):
+        """Looks at the screen until the window is mapped; returns every
+        (time, mapped) observation."""
+        seen = []
+
         def mapped():
             shown = bool(self.x.find_windows(TITLE, pid=program.pid))
             seen.append((time.monotonic(), shown))
             return shown
         wait_until(mapped, "the window", timeout=15, interval=0.01)
-        with open(answers) as file:
-            answered = float(file.readline())
+        return seen
+
+    def first_answer(self):
+        with open(self.answers) as file:
+            return float(file.readline())
+
+    def test_the_window_appears_only_after_a_slow_answer_with_the_address_in_it(self):
+        program = self.start_with_dns(self.DELAY)
+        seen = self.watch_until_mapped(program)
+        answered = self.first_answer()
 
         self.assertGreaterEqual(answered - program.started, self.DELAY)
         self.assertTrue(all(not shown for at, shown in seen if at < answered),
@@ -69,3 +86,22 @@ class SlowResolver(SessionTest):
         window = self.x.find_windows(TITLE, pid=program.pid)[0]
         self.x.click(window, "按钮1")
         self.x.wait_for_clipboard("http://10.9.8.7:8888")
+
+    def test_the_delay_is_the_resolvers_alone(self):
+        def time_to_window(delay):
+            program = self.start_with_dns(delay)
+            seen = self.watch_until_mapped(program)
+            self.x.keys("Escape")
+            self.assertEndsWith(program, 0)
+            return seen[-1][0] - program.started
+        quick = min(time_to_window(0) for _ in range(3))
+        slow = min(time_to_window(self.DELAY) for _ in range(3))
+        self.assertAlmostEqual(slow - quick, self.DELAY, delta=0.3)
+
+    def test_a_resolver_that_does_not_answer_leaves_the_box_empty_and_shows_nothing(self):
+        program = self.start_with_dns(responder_delay=None)
+        self.watch_until_mapped(program)
+        window = self.x.find_windows(TITLE, pid=program.pid)[0]
+        self.x.click(window, "按钮1")
+        self.x.wait_for_clipboard("http://:8888")
+        self.assertEqual(self.x.find_windows("错误", pid=program.pid), [])
