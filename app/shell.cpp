@@ -75,6 +75,8 @@ void StartShell(std::span<const WindowDescription* const> descriptions,
 
     UseFatalReportPresenter(&ShowFatalErrorBox);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellaro-helper/icon.png")));
+    // Ties the window to its desktop entry, for task bars and Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellaro.Helper"));
 }
 
 void RegisterEndRoutine(EndRoutine routine) {

@@ -4,6 +4,7 @@ geometry and properties through Xlib, input through xdotool, the clipboard
 through xclip. Every wait has a deadline; every process started here is ended
 here, by its own id."""
 
+import configparser
 import os
 import shutil
 import signal
@@ -16,8 +17,10 @@ from dataclasses import dataclass
 from Xlib import X, XK, display as xdisplay, error as xerror
 from Xlib.ext import xtest
 
-PROGRAM = os.environ["VH_PROGRAM"]
+# The build's executable, or the installed command.
+PROGRAM = os.environ.get("VH_PROGRAM", "vellaro-helper")
 TITLE = "Vellaro助手"
+APP_ID = "org.vellaro.Helper"
 DEADLINE = 10.0
 
 # Control centres in client coordinates, from the window's layout.
@@ -40,6 +43,14 @@ def wait_until(condition, what, timeout=DEADLINE, interval=0.02):
         if time.monotonic() > end:
             raise AssertionError(f"timed out after {timeout:.1f} s waiting for {what}")
         time.sleep(interval)
+
+
+def desktop_entry(path):
+    """The [Desktop Entry] group of a desktop entry file."""
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(path, encoding="utf-8")
+    return parser["Desktop Entry"]
 
 
 def require_tools(*tools):
