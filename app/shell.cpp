@@ -7,14 +7,16 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 #include <vector>
+
+// The icon is compiled into this static library; naming its resources keeps
+// them linked. The macro must stand outside any namespace.
+static void InitProgramResources() { Q_INIT_RESOURCE(vellaro_helper); }
 
 namespace vh {
 namespace {
@@ -74,6 +76,7 @@ void StartShell(std::span<const WindowDescription* const> descriptions,
     std::atexit(&EndAbruptlyUnlessTheShellEnded);
 
     UseFatalReportPresenter(&ShowFatalErrorBox);
+    InitProgramResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellaro-helper/icon.png")));
     // Ties the window to its desktop entry, for task bars and Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellaro.Helper"));

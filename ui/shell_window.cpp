@@ -54,12 +54,11 @@ ShellWindow::ShellWindow(const WindowDescription& description)
 
     // The first stored control on top, each later one directly under the one
     // stored before it.
-    for (std::size_t position = 0; position < controls_.size(); ++position) {
-        if (position == 0) {
-            controls_[position].widget->raise();
-        } else {
-            controls_[position].widget->stackUnder(controls_[position - 1].widget);
-        }
+    if (!controls_.empty()) {
+        controls_.front().widget->raise();
+    }
+    for (std::size_t position = 1; position < controls_.size(); ++position) {
+        controls_[position].widget->stackUnder(controls_[position - 1].widget);
     }
     for (const Control& control : controls_) {
         control.widget->setVisible(control.entry->flags.visible);

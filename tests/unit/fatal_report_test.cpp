@@ -67,6 +67,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ReportLayout>& info) { return info.param.name; });
 
 void WriteEndRoutineRan() { std::fputs("END ROUTINE RAN", stderr); }
+void WriteFirst() { std::fputs("[first]", stderr); }
+void WriteSecond() { std::fputs("[second]", stderr); }
+
+TEST(EndShellDeathTest, RunsEachEndRoutineOnceInOrderOfRegistration) {
+    EXPECT_EXIT(
+        {
+            RegisterEndRoutine(&WriteFirst);
+            RegisterEndRoutine(&WriteSecond);
+            RegisterEndRoutine(&WriteFirst);
+            EndShell();
+            EndShell();
+            std::exit(0);
+        },
+        // Whatever the toolkit printed before, then each routine once, in order.
+        testing::ExitedWithCode(0), testing::MatchesRegex("(.*\n)?\\[first\\]\\[second\\]"));
+}
 
 // Stands in for the box: tries to run a handler while the report is up.
 void PresentAndClick(const std::string& report) {
