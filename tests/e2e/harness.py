@@ -7,7 +7,6 @@ here, by its own id."""
 import configparser
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time

@@ -6,7 +6,7 @@ import time
 from Xlib import X, display as xdisplay
 from Xlib.ext import xfixes
 
-from harness import PROGRAM, FastInput, SessionTest, in_resolver, wait_until
+from harness import PROGRAM, FastInput, SessionTest, in_resolver
 
 ADDRESS = "192.168.1.20"
 URL = "http://vellaro.cert/ssl"
