@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <thread>
 
@@ -20,24 +19,10 @@ namespace {
 // How long a window manager may take to tell a new window's frame size.
 constexpr auto kFrameExtentsDeadline = std::chrono::milliseconds(500);
 
-struct FreeReply {
-    void operator()(void* reply) const noexcept { std::free(reply); }
-};
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
-
-xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name) {
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-        nullptr));
-    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-}
-
-ReplyPtr<xcb_get_property_reply_t> GetProperty(xcb_connection_t* connection, xcb_window_t window,
+XcbReply<xcb_get_property_reply_t> GetProperty(xcb_connection_t* connection, xcb_window_t window,
                                                xcb_atom_t property, xcb_atom_t type,
                                                std::uint32_t length) {
-    return ReplyPtr<xcb_get_property_reply_t>(xcb_get_property_reply(
+    return XcbReply<xcb_get_property_reply_t>(xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, window, property, type, 0, length), nullptr));
 }
 
@@ -62,7 +47,7 @@ QMargins RequestFrameExtents(QWidget& window) {
         return {};
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+    const XcbReply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
     if (!geometry) {
         return {};

@@ -3,6 +3,7 @@
 // a private X server.
 
 #include "tools/platform.h"
+#include "ui/x11_connection.h"
 
 #include <QApplication>
 
@@ -11,15 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace vh {
 namespace {
-
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 // Another X client on the same display, as another program is.
 class OtherClient {
@@ -31,12 +26,7 @@ public:
         xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                           &events);
-        constexpr char kName[] = "CLIPBOARD";
-        ReplyPtr<xcb_intern_atom_reply_t> atom(
-            xcb_intern_atom_reply(
-                connection_, xcb_intern_atom(connection_, 0, sizeof kName - 1, kName), nullptr),
-            &std::free);
-        clipboard_ = atom->atom;
+        clipboard_ = InternAtom(connection_, "CLIPBOARD");
     }
     ~OtherClient() { xcb_disconnect(connection_); }
 
@@ -46,8 +36,7 @@ public:
                             XCB_ATOM_STRING, 8, 0, "");
         xcb_flush(connection_);
         while (true) {
-            std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(
-                xcb_wait_for_event(connection_), &std::free);
+            const XcbReply<xcb_generic_event_t> event(xcb_wait_for_event(connection_));
             if (event && (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
                 return reinterpret_cast<xcb_property_notify_event_t*>(event.get())->time;
             }
@@ -60,10 +49,8 @@ public:
     }
 
     xcb_window_t Owner() {
-        ReplyPtr<xcb_get_selection_owner_reply_t> owner(
-            xcb_get_selection_owner_reply(
-                connection_, xcb_get_selection_owner(connection_, clipboard_), nullptr),
-            &std::free);
+        const XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+            connection_, xcb_get_selection_owner(connection_, clipboard_), nullptr));
         return owner->owner;
     }
 

@@ -6,9 +6,6 @@
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
-
 namespace vh {
 namespace {
 
@@ -16,18 +13,12 @@ namespace {
 // ignored its claim (a claim older than another program's), so the owner is
 // asked again: a window of this connection has an identifier from its range.
 bool HoldsX11Clipboard(xcb_connection_t* connection) {
-    constexpr char kClipboard[] = "CLIPBOARD";
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, sizeof kClipboard - 1, kClipboard), nullptr),
-        &std::free);
-    if (!atom) {
+    const xcb_atom_t clipboard = InternAtom(connection, "CLIPBOARD");
+    if (clipboard == XCB_ATOM_NONE) {
         return false;
     }
-    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom),
-                                      nullptr),
-        &std::free);
+    const XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, clipboard), nullptr));
     const xcb_setup_t* setup = xcb_get_setup(connection);
     return owner && owner->owner != XCB_NONE &&
            (owner->owner & ~setup->resource_id_mask) == setup->resource_id_base;
