@@ -79,7 +79,7 @@ void StartShell(std::span<const WindowDescription* const> descriptions,
     InitProgramResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellaro-helper/icon.png")));
     // Ties the window to its desktop entry, for task bars and Wayland.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellaro.Helper"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VH_APP_ID));
 }
 
 void RegisterEndRoutine(EndRoutine routine) {
