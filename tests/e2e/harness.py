@@ -14,11 +14,14 @@ import unittest
 from dataclasses import dataclass
 
 from Xlib import X, XK, display as xdisplay, error as xerror
-from Xlib.ext import xtest
+from Xlib.ext import xfixes, xtest
 
 # The build's executable, or the installed command.
 PROGRAM = os.environ.get("VH_PROGRAM", "vellaro-helper")
 TITLE = "Vellaro助手"
+CERTIFICATE_PAGE = "http://vellaro.cert/ssl"
+# The address that tests give the program's host name through in_resolver.
+SAMPLE_ADDRESS = "192.168.1.20"
 APP_ID = "org.vellaro.Helper"
 DEADLINE = 10.0
 
@@ -137,7 +140,7 @@ class XSession:
         self.window_manager = window_manager
         if window_manager:
             self.start_background(["openbox", "--sm-disable", "--config-file", "/dev/null"])
-            wait_until(lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK"),
+            wait_until(lambda: self.window_property(self.root, "_NET_SUPPORTING_WM_CHECK"),
                        "openbox to manage the screen")
 
     def __enter__(self):
@@ -191,7 +194,7 @@ class XSession:
     def atom(self, name):
         return self.display.intern_atom(name)
 
-    def _property(self, window, name, kind=X.AnyPropertyType):
+    def window_property(self, window, name, kind=X.AnyPropertyType):
         try:
             found = window.get_full_property(self.atom(name), kind)
         except xerror.BadWindow:
@@ -199,7 +202,7 @@ class XSession:
         return found.value if found is not None else None
 
     def title(self, window):
-        value = self._property(window, "_NET_WM_NAME", self.atom("UTF8_STRING"))
+        value = self.window_property(window, "_NET_WM_NAME", self.atom("UTF8_STRING"))
         return value.decode("utf-8") if isinstance(value, bytes) else None
 
     def _windows(self):
@@ -219,7 +222,7 @@ class XSession:
         for window in self._windows():
             if self.title(window) != title:
                 continue
-            if pid is not None and (self._property(window, "_NET_WM_PID") or [None])[0] != pid:
+            if pid is not None and (self.window_property(window, "_NET_WM_PID") or [None])[0] != pid:
                 continue
             try:
                 viewable = window.get_attributes().map_state == X.IsViewable
@@ -261,7 +264,7 @@ class XSession:
         return window.get_wm_normal_hints()
 
     def allowed_actions(self, window):
-        atoms = self._property(window, "_NET_WM_ALLOWED_ACTIONS") or []
+        atoms = self.window_property(window, "_NET_WM_ALLOWED_ACTIONS") or []
         return {self.display.get_atom_name(atom) for atom in atoms}
 
     def send_delete_window(self, window):
@@ -405,6 +408,30 @@ def in_resolver(hostname, hosts, nsswitch="hosts: files\n", resolv_conf=None, ne
     return ["unshare", *namespaces, "--", "sh", "-c", script, "sh"]
 
 
+class ClipboardClaims:
+    """Counts the claims of CLIPBOARD (SetSelectionOwner) from its creation on,
+    through XFixes, on a connection of its own."""
+
+    def __init__(self, session):
+        self.display = xdisplay.Display(session.name)
+        self.display.xfixes_query_version()
+        self.display.xfixes_select_selection_input(
+            self.display.screen().root, self.display.intern_atom("CLIPBOARD"),
+            xfixes.XFixesSetSelectionOwnerNotifyMask)
+        self.display.sync()
+        self.claims = 0
+
+    def close(self):
+        self.display.close()
+
+    def count(self):
+        while self.display.pending_events():
+            # python-xlib builds its extension event classes anew: match by name.
+            if type(self.display.next_event()).__name__ == "SetSelectionOwnerNotify":
+                self.claims += 1
+        return self.claims
+
+
 class ClipboardManager:
     """xfsettingsd's clipboard manager on a private session bus."""
 
@@ -421,3 +448,24 @@ class ClipboardManager:
         manager = session.atom("CLIPBOARD_MANAGER")
         wait_until(lambda: session.display.get_selection_owner(manager) != X.NONE,
                    "the clipboard manager", timeout=20)
+
+
+class ProgramTest(SessionTest):
+    """A test that starts the program with SAMPLE_ADDRESS as its host's address."""
+
+    def setUp(self):
+        super().setUp()
+        self.start_program()
+
+    def start_program(self):
+        argv = in_resolver("vellaro-test", f"{SAMPLE_ADDRESS} vellaro-test\n") + [PROGRAM]
+        self.program, self.window = self.start_and_wait(argv=argv)
+
+    def paste_into(self, box, text):
+        self.x.offer_clipboard(text)
+        self.x.click(self.window, box)
+        self.x.keys("ctrl+a", "ctrl+v")
+
+    def copy(self, button, expected, timeout=DEADLINE):
+        self.x.click(self.window, button)
+        self.x.wait_for_clipboard(expected, timeout)

@@ -3,36 +3,19 @@
 import os
 import signal
 
-from Xlib.ext import xfixes
+from harness import (CERTIFICATE_PAGE as URL, SAMPLE_ADDRESS as ADDRESS, ClipboardClaims,
+                     ClipboardManager, ProgramTest, SessionTest, wait_until)
 
-from harness import PROGRAM, ClipboardManager, SessionTest, in_resolver, wait_until
-
-ADDRESS = "192.168.1.20"
-URL = "http://vellaro.cert/ssl"
 PROXY = f"http://{ADDRESS}:8888"
 
 
-class CopyTest(SessionTest):
-    def setUp(self):
-        super().setUp()
-        argv = in_resolver("vellaro-test", f"{ADDRESS} vellaro-test\n") + [PROGRAM]
-        self.program, self.window = self.start_and_wait(argv=argv)
-
+class CopyTest(ProgramTest):
     def replace_text(self, box, text=None):
         """Selects all of a box's text and types over it, or deletes it."""
         self.x.click(self.window, box)
         self.x.keys("ctrl+a", "BackSpace")
         if text:
             self.x.type(text)
-
-    def paste_into(self, box, text):
-        self.x.offer_clipboard(text)
-        self.x.click(self.window, box)
-        self.x.keys("ctrl+a", "ctrl+v")
-
-    def copy(self, button, expected):
-        self.x.click(self.window, button)
-        self.x.wait_for_clipboard(expected)
 
 
 class Buttons(CopyTest):
@@ -77,26 +60,9 @@ class Buttons(CopyTest):
 
 
 class QueuedClicks(CopyTest):
-    def count_clipboard_claims(self):
-        """Counts SetSelectionOwner on CLIPBOARD from here on, through XFixes."""
-        display = self.x.display
-        display.xfixes_query_version()
-        display.xfixes_select_selection_input(display.screen().root, self.x.atom("CLIPBOARD"),
-                                              xfixes.XFixesSetSelectionOwnerNotifyMask)
-        display.sync()
-        claims = []
-
-        def read():
-            while display.pending_events():
-                event = display.next_event()
-                # python-xlib builds its extension event classes anew: match by name.
-                if type(event).__name__ == "SetSelectionOwnerNotify":
-                    claims.append(event.owner)
-            return claims
-        return read
-
     def test_quick_alternating_clicks_run_once_each_in_order(self):
-        claims = self.count_clipboard_claims()
+        claims = ClipboardClaims(self.x)
+        self.addCleanup(claims.close)
         # While the program is stopped the clicks wait in its queue, as they do
         # behind a slow handler.
         os.kill(self.program.pid, signal.SIGSTOP)
@@ -105,9 +71,9 @@ class QueuedClicks(CopyTest):
                 self.x.click(self.window, "按钮1" if click % 2 == 0 else "按钮2")
         finally:
             os.kill(self.program.pid, signal.SIGCONT)
-        wait_until(lambda: len(claims()) >= 20, "20 clipboard claims")
+        wait_until(lambda: claims.count() >= 20, "20 clipboard claims")
         self.x.xdotool("sleep", "0.3")
-        self.assertEqual(len(claims()), 20)
+        self.assertEqual(claims.count(), 20)
         self.assertEqual(self.x.clipboard(), URL)
 
 

@@ -49,7 +49,7 @@ class Install(SessionTest):
         self.assertEqual(entry["Icon"], APP_ID)
         program, window = self.start_and_wait(argv=[self.staged("usr/bin/vellaro-helper")])
         self.assertEqual(window.get_wm_class()[1], entry["StartupWMClass"])
-        icon = self.x._property(window, "_NET_WM_ICON")
+        icon = self.x.window_property(window, "_NET_WM_ICON")
         self.assertEqual((icon[0], icon[1]), (112, 128))
         self.x.keys("Escape")
         self.assertEndsWith(program, 0)

@@ -3,20 +3,12 @@ typed text goes after each key is read back through the copy buttons."""
 
 from Xlib import X
 
-from harness import PROGRAM, SessionTest, in_resolver, wait_until
-
-ADDRESS = "192.168.1.20"
-URL = "http://vellaro.cert/ssl"
+from harness import CERTIFICATE_PAGE as URL, SAMPLE_ADDRESS as ADDRESS, ProgramTest, wait_until
 
 
-class KeyboardTest(SessionTest):
-    def setUp(self):
-        super().setUp()
-        self.start_program()
-
+class KeyboardTest(ProgramTest):
     def start_program(self):
-        argv = in_resolver("vellaro-test", f"{ADDRESS} vellaro-test\n") + [PROGRAM]
-        self.program, self.window = self.start_and_wait(argv=argv)
+        super().start_program()
         self.x.activate(self.window)
 
     def boxes(self):

@@ -4,32 +4,12 @@ server. Each is bounded in time."""
 import time
 
 from Xlib import X, display as xdisplay
-from Xlib.ext import xfixes
 
-from harness import PROGRAM, FastInput, SessionTest, in_resolver
-
-ADDRESS = "192.168.1.20"
-URL = "http://vellaro.cert/ssl"
+from harness import (CERTIFICATE_PAGE as URL, SAMPLE_ADDRESS as ADDRESS, ClipboardClaims,
+                     FastInput, ProgramTest)
 
 
-class Program(SessionTest):
-    def setUp(self):
-        super().setUp()
-        argv = in_resolver("vellaro-test", f"{ADDRESS} vellaro-test\n") + [PROGRAM]
-        self.program, self.window = self.start_and_wait(argv=argv)
-
-    def paste_into(self, box, text):
-        self.x.offer_clipboard(text)
-        self.x.click(self.window, box)
-        self.x.keys("ctrl+a", "ctrl+v")
-
-    def copy(self, button, expected, timeout=30):
-        self.x.click(self.window, button)
-        self.x.wait_for_clipboard(expected, timeout)
-
-
-class HardCases(Program):
-
+class HardCases(ProgramTest):
     def test_a_mebibyte_pasted_into_each_box_is_copied_exactly(self):
         address = "地址" * ((1 << 20) // 6)
         port = "8" * (1 << 20)
@@ -67,7 +47,7 @@ class HardCases(Program):
         self.assertEqual(code, 255, stderr)
 
 
-class QuickInput(Program):
+class QuickInput(ProgramTest):
     # Openbox passes each click on through a pointer grab of its own and, fed
     # input at full speed, drops some before any client sees them. Without a
     # window manager every click reaches the program.
@@ -75,12 +55,8 @@ class QuickInput(Program):
 
     def test_1000_quick_clicks_alternating_with_typing_are_handled_in_order(self):
         typed = "".join("0123456789"[i % 10] for i in range(1000))
-        display = xdisplay.Display(self.x.name)
-        self.addCleanup(display.close)
-        display.xfixes_query_version()
-        display.xfixes_select_selection_input(display.screen().root, display.intern_atom("CLIPBOARD"),
-                                              xfixes.XFixesSetSelectionOwnerNotifyMask)
-        display.sync()
+        claims = ClipboardClaims(self.x)
+        self.addCleanup(claims.close)
 
         # Each round: a click into 编辑框3, End and a digit, then "复制网址".
         fast = FastInput(self.x, self.window)
@@ -94,17 +70,14 @@ class QuickInput(Program):
 
         # Samples of the clipboard while the clicks run: each one holds the
         # text of some click, and the clicks' texts only grow.
-        claims, sampled = 0, []
+        sampled = []
         end = time.monotonic() + 120
-        while claims < 1000 and time.monotonic() < end:
-            while display.pending_events():
-                if type(display.next_event()).__name__ == "SetSelectionOwnerNotify":
-                    claims += 1
+        while claims.count() < 1000 and time.monotonic() < end:
             text = self.x.clipboard()
             if text is not None and text.startswith(URL):
                 sampled.append(len(text) - len(URL))
                 self.assertEqual(text, URL + typed[:sampled[-1]])
-        self.assertEqual(claims, 1000, "clipboard claims")
+        self.assertEqual(claims.count(), 1000, "clipboard claims")
         self.assertEqual(sampled, sorted(sampled), "a later click's text came before an earlier one's")
         self.x.wait_for_clipboard(URL + typed)
         self.assertTrue(self.program.running())

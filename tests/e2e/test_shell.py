@@ -62,7 +62,7 @@ class Appearance(SessionTest):
     def test_title_icon_and_initial_texts(self):
         program, window = self.start_and_wait()
         self.assertEqual(self.x.title(window), TITLE)
-        icon = self.x._property(window, "_NET_WM_ICON")
+        icon = self.x.window_property(window, "_NET_WM_ICON")
         self.assertIsNotNone(icon, "the window has no icon")
         self.assertEqual((icon[0], icon[1]), (112, 128))
 
