@@ -2,6 +2,9 @@
 #include "tools/platform.h"
 #include "tools/platform/local_address.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <arpa/inet.h>
 
 #include <gtest/gtest.h>
@@ -53,6 +56,15 @@ TEST(LookUpLocalAddress, GivesOneAddressOrNothingInAZeroFilledBlock) {
         std::array<char, 16> again{};
         WriteDottedDecimal(parsed, again);
         EXPECT_STREQ(again.data(), address.get());
+    }
+}
+
+// Off X11 (here the offscreen platform) the writer checks its text by reading
+// the toolkit's clipboard back.
+TEST(PutTextOnClipboard, LeavesExactlyTheTextOnTheToolkitsClipboard) {
+    for (const char* text : {"http://192.168.1.20:8888", "", "http://证书.例子/ssl"}) {
+        EXPECT_TRUE(PutTextOnClipboard(text)) << text;
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
     }
 }
 

@@ -34,6 +34,12 @@ TEST(AllocateText, BlocksGoBackToTheHeapWhenTheirOwnerEnds) {
     EXPECT_EQ(heap.releases(), 1);
 }
 
+TEST(AllocateText, ZeroBytesIsABlockNotAFailure) {
+    CountingHeap heap;
+    const OwnedText empty = AllocateText(0);
+    EXPECT_NE(empty, nullptr);
+}
+
 TEST(ReleaseText, NoTextReleasesNothing) {
     CountingHeap heap;
     ReleaseText(nullptr);
